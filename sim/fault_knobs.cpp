@@ -48,6 +48,12 @@ std::optional<Bytes> FaultKnobs::apply(Bytes reply) {
         it = armed_.erase(it);
     }
 
+    ++repliesSeen_;
+    drop = drop || strikes(dropEvery_, repliesSeen_);
+    corrupt = corrupt || strikes(corruptEvery_, repliesSeen_);
+    if (strikes(cutEvery_, repliesSeen_))
+        cut = std::max(cut, cutEveryBytes_);
+
     if (drop)
         return std::nullopt;
     if (corrupt && !reply.empty())

@@ -21,6 +21,13 @@ public:
     // The reply loses its last `bytes` bytes (all of it when it is shorter).
     void cutReply(std::size_t n, std::size_t bytes);
 
+    // Periodic faults: every n-th reply from now on (0 turns it off). A
+    // download still completes through them because the console repeats a
+    // lost request.
+    void dropEvery(std::size_t n) { dropEvery_ = n; }
+    void corruptEvery(std::size_t n) { corruptEvery_ = n; }
+    void cutEvery(std::size_t n, std::size_t bytes) { cutEvery_ = n, cutEveryBytes_ = bytes; }
+
     // Serial and TCP only. Splitting re-cuts everything taken in one go into
     // chunks of `chunkBytes` regardless of reply boundaries (0 turns it off);
     // coalescing hands everything taken in one go over as a single chunk.
@@ -56,7 +63,16 @@ private:
 
     void arm(Kind kind, std::size_t n, std::size_t bytes);
 
+    static bool strikes(std::size_t every, std::size_t count) {
+        return every != 0 && count % every == 0;
+    }
+
     std::vector<Armed> armed_;
+    std::size_t dropEvery_ = 0;
+    std::size_t corruptEvery_ = 0;
+    std::size_t cutEvery_ = 0;
+    std::size_t cutEveryBytes_ = 0;
+    std::size_t repliesSeen_ = 0;
     std::size_t splitBytes_ = 0;
     bool coalesce_ = false;
     bool silent_ = false;

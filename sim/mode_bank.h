@@ -37,6 +37,11 @@ public:
 
     // `index` must be in 0..15.
     const std::string& name(ModeList list, int index) const;
+    // The mode's saved pages (only those the list covers are meaningful).
+    // `index` must be in 0..15.
+    const ParameterStore& snapshot(ModeList list, int index) const {
+        return modes(list)[static_cast<std::size_t>(index)].pages;
+    }
 
     // The pages a mode of `list` covers, as [first, last).
     static constexpr int firstPage(ModeList list) {

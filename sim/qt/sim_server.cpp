@@ -37,8 +37,12 @@ SimServer::~SimServer() {
 }
 
 bool SimServer::listen(quint16 port) {
+    return listen(QHostAddress::LocalHost, port);
+}
+
+bool SimServer::listen(const QHostAddress& address, quint16 port) {
     tcp_ = new QTcpServer(this);
-    if (!tcp_->listen(QHostAddress::LocalHost, port)) {
+    if (!tcp_->listen(address, port)) {
         error_ = tcp_->errorString();
         return false;
     }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+class QHostAddress;
 class QSocketNotifier;
 class QTcpServer;
 class QTcpSocket;
@@ -21,8 +22,9 @@ public:
     explicit SimServer(QObject* parent = nullptr);
     ~SimServer() override;
 
-    // Listens on loopback only; port 0 picks a free port. False on failure,
-    // with errorString() saying why.
+    // Listens on `address` (loopback unless the caller decided otherwise);
+    // port 0 picks a free port. False on failure, with errorString() saying why.
+    bool listen(const QHostAddress& address, quint16 port = 0);
     bool listen(quint16 port = 0);
     quint16 tcpPort() const;
 

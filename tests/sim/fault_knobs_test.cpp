@@ -40,6 +40,34 @@ TEST_P(Faults, DroppedReplyNeverArrivesButTheRequestTookEffect) {
     EXPECT_EQ(box.store().value(PageMic1, 16), 9);
 }
 
+TEST_P(Faults, PeriodicFaultsStrikeEveryNthReply) {
+    struct Case {
+        const char* name;
+        void (*arm)(FaultKnobs&);
+        std::vector<bool> arrivesIntact; // per status poll
+    } cases[] = {
+        {"drop every 3rd",
+         [](FaultKnobs& f) { f.dropEvery(3); },
+         {true, true, false, true, true, false}},
+        {"corrupt every 2nd",
+         [](FaultKnobs& f) { f.corruptEvery(2); },
+         {true, false, true, false, true, false}},
+        {"cut every 4th",
+         [](FaultKnobs& f) { f.cutEvery(4, 2); },
+         {true, true, true, false, true, true}},
+    };
+    for (const auto& c : cases) {
+        BoxSimulator fresh(transport());
+        c.arm(fresh.faults());
+        for (std::size_t i = 0; i < c.arrivesIntact.size(); ++i) {
+            ConsoleSide side(transport());
+            exchange(fresh, side, statusPoll());
+            EXPECT_EQ(side.acks == 1 && side.framesLost == 0, c.arrivesIntact[i])
+                << c.name << " poll " << i;
+        }
+    }
+}
+
 TEST_P(Faults, CorruptedFrameIsLostOnTheConsole) {
     box.faults().corruptReply(1);
 
