@@ -21,6 +21,11 @@ Commands:
                                 "frame lost" (exit 1)
   response TYPE FREQ Q GAIN     the 463 grid values of one band's response, dB
   fft N                         forward FFT of N lines "re im" read from stdin
+  box CONNECTION ACTION         talk to a box: CONNECTION is --tcp HOST:PORT,
+                                --serial DEVICE or --usb; ACTION is info,
+                                dump, get PAGE:SLOT, set PAGE:SLOT VALUE or
+                                recall system|hint N (N from 1). Progress on
+                                stderr; exit 1 when the box is not reached
   --help                        this text
 
 Bad arguments print one line on stderr and exit with status 2.
@@ -47,7 +52,7 @@ bool ParseNumber(const std::string& text, double& value) {
     return ec == std::errc() && end == last && !text.empty();
 }
 
-int Run(Args args, Streams io) {
+int Run(Args args, Streams io, Command box) {
     if (args.empty())
         return BadUsage(io, "missing command; see kdsp --help");
     const std::string& command = args[0];
@@ -64,6 +69,8 @@ int Run(Args args, Streams io) {
         return RunResponseCommand(rest, io);
     if (command == "fft")
         return RunFftCommand(rest, io);
+    if (command == "box")
+        return box ? box(rest, io) : BadUsage(io, "box: this build has no link to a box");
     return BadUsage(io, "unknown command '" + command + "'; see kdsp --help");
 }
 

@@ -19,9 +19,11 @@ inline constexpr int ExitFailed = 1;   // the command ran and reports a failure
 inline constexpr int ExitBadUsage = 2; // the arguments were wrong
 
 using Args = std::span<const std::string>;
+using Command = int (*)(Args, Streams);
 
-// Runs `kdsp` with its arguments (program name excluded).
-int Run(Args args, Streams io);
+// Runs `kdsp` with its arguments (program name excluded). `box` runs the
+// box command; builds without Qt have none.
+int Run(Args args, Streams io, Command box = nullptr);
 
 int RunValueCommand(Args args, Streams io);
 int RunFrameCommand(Args args, Streams io);

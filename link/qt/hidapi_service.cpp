@@ -62,14 +62,19 @@ std::vector<HidDeviceInfo> HidapiService::enumerate() {
 }
 
 void HidapiService::rescan() {
-    std::set<std::string> now;
-    for (const auto& device : enumerate())
-        now.insert(device.id);
-    const bool changed = now != present_;
-    for (const auto& id : present_) {
-        if (!now.count(id) && events_.removed)
-            events_.removed(id);
+    std::map<std::string, HidDeviceInfo> now;
+    for (auto& device : enumerate())
+        now.emplace(device.id, device);
+    bool changed = now.size() != present_.size();
+    for (const auto& [id, device] : present_) {
+        if (now.count(id))
+            continue;
+        changed = true;
+        if (events_.removed)
+            events_.removed(device);
     }
+    for (const auto& [id, device] : now)
+        changed = changed || !present_.count(id);
     present_ = std::move(now);
     if ((changed || !firstScanDone_) && events_.devicesChanged) {
         firstScanDone_ = true;

@@ -8,7 +8,6 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <set>
 #include <thread>
 
 struct hid_device_;
@@ -20,7 +19,7 @@ struct HidEvents {
     std::function<void()> devicesChanged; // once after start, then on arrival or removal
     std::function<void(const std::string& id, ByteView data)> reportReceived;
     std::function<void(const std::string& message, std::uint32_t code)> readError;
-    std::function<void(const std::string& id)> removed;
+    std::function<void(const HidDeviceInfo& device)> removed;
 };
 
 // HID devices through hidapi. Each taken device gets a read thread whose
@@ -44,7 +43,7 @@ private:
 
     HidEvents events_;
     QTimer rescanTimer_;
-    std::set<std::string> present_;
+    std::map<std::string, HidDeviceInfo> present_;
     bool firstScanDone_ = false;
     std::map<std::string, std::unique_ptr<OpenDevice>> open_;
 };

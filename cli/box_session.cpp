@@ -1,0 +1,166 @@
+#include "cli/box_session.h"
+
+#include "link/qt/hidapi_service.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <ostream>
+
+namespace kdsp::cli {
+
+namespace {
+
+// A HID bus with nothing on it: used when the box is reached another way,
+// so the search goes straight to the serial port or TCP.
+class NoHidDevices : public HidService {
+public:
+    std::vector<HidDeviceInfo> enumerate() override { return {}; }
+    bool take(const std::string&) override { return false; }
+    void releaseAll() override {}
+    bool writeReport(const std::string&, ByteView, std::string& error,
+                     std::uint32_t& code) override {
+        error = "no device";
+        code = 0;
+        return false;
+    }
+};
+
+} // namespace
+
+BoxSession::BoxSession(const BoxConnection& connection, std::ostream& progress)
+    : connection_(connection), progress_(progress), store_(StartupStore()) {
+    serial_ = std::make_unique<QtSerialPort>([this](ByteView b) { engine_->serialReceived(b); });
+    tcp_ = std::make_unique<QtClientSocket>([this](ByteView b) { engine_->tcpReceived(b); });
+    if (connection_.kind == BoxConnection::Kind::Usb) {
+        HidEvents events;
+        events.devicesChanged = [this] { engine_->hidDevicesChanged(); };
+        events.reportReceived = [this](const std::string& id, ByteView data) {
+            engine_->hidReportReceived(id, data);
+        };
+        events.readError = [this](const std::string& message, std::uint32_t code) {
+            engine_->hidReadError(message, code);
+        };
+        events.removed = [this](const HidDeviceInfo& device) { engine_->hidRemoved(device); };
+        hid_ = std::make_unique<HidapiService>(std::move(events));
+    } else {
+        hid_ = std::make_unique<NoHidDevices>();
+    }
+    if (connection_.kind == BoxConnection::Kind::Serial)
+        selectedPort_ = 0;
+    timers_ = std::make_unique<LinkTimers>([this](LinkTimer timer) {
+        switch (timer) {
+        case LinkTimer::Search:
+            engine_->searchTick();
+            break;
+        case LinkTimer::Transfer:
+            engine_->transferTick();
+            break;
+        case LinkTimer::Pacing:
+            engine_->pacingTick();
+            break;
+        }
+    });
+    engine_ = std::make_unique<LinkEngine>(store_, *this, *serial_, *tcp_, *hid_);
+}
+
+BoxSession::~BoxSession() {
+    // The engine talks to the transports and timers while it goes.
+    engine_.reset();
+}
+
+template <typename Done> bool BoxSession::waitFor(Done done) {
+    while (!done() && !failed_)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return !failed_;
+}
+
+bool BoxSession::connect() {
+    // Over USB the first device scan starts the search by itself.
+    if (connection_.kind != BoxConnection::Kind::Usb)
+        engine_->pressLinkButton();
+    return waitFor([this] { return engine_->online(); });
+}
+
+bool BoxSession::write(Tag tag, std::int32_t value) {
+    store_.setValue(tag, value);
+    engine_->sendParameter(tag, value);
+    return waitFor([this] { return engine_->acknowledged() && engine_->queuedWrites() == 0; });
+}
+
+bool BoxSession::recall(ModeList list, int index) {
+    // A recall reloads only when it leaves at once, so wait for a quiet link.
+    if (!waitFor([this] { return engine_->acknowledged() && engine_->queuedWrites() == 0; }))
+        return false;
+    const int onlineBefore = onlineCount_;
+    const Tag tag = list == ModeList::System ? command::SystemModeRecall : command::HintModeRecall;
+    store_.setValue(tag, index);
+    engine_->sendParameter(tag, index);
+    return waitFor([&] { return onlineCount_ > onlineBefore && engine_->online(); });
+}
+
+void BoxSession::close() {
+    engine_->windowClosing();
+    QCoreApplication::processEvents();
+}
+
+void BoxSession::startTimer(LinkTimer timer, int intervalMs) {
+    timers_->start(timer, intervalMs);
+}
+void BoxSession::stopTimer(LinkTimer timer) {
+    timers_->stop(timer);
+}
+
+void BoxSession::showLinkStatus(std::string_view, std::string_view english) {
+    if (english != lastStatus_) {
+        lastStatus_ = english;
+        lastPercent_ = -1;
+        progress_ << english << '\n';
+    }
+}
+
+void BoxSession::updateStatusDialog(int percent, bool visible) {
+    // One line per tenth is enough to see a transfer move.
+    if (visible && percent / 10 != lastPercent_ / 10) {
+        lastPercent_ = percent;
+        progress_ << "  " << percent << "%\n";
+    }
+}
+
+void BoxSession::setPortLabel(std::string_view text) {
+    progress_ << "  trying " << text << '\n';
+}
+
+void BoxSession::showPrompt(std::string_view, std::string_view english) {
+    progress_ << english << '\n';
+    // A lost link and a failed search both end with this message.
+    if (english == "Off Line!")
+        failed_ = true;
+}
+
+void BoxSession::showMessage(std::string_view text) {
+    progress_ << text << '\n';
+}
+
+std::vector<std::string> BoxSession::serialPortNames() {
+    if (connection_.kind == BoxConnection::Kind::Serial)
+        return {connection_.device};
+    return {};
+}
+
+void BoxSession::selectSerialPort(int index) {
+    selectedPort_ = index >= 0 && index < static_cast<int>(serialPortNames().size()) ? index : -1;
+}
+
+TcpEndpoint BoxSession::tcpEndpoint() {
+    // Only the endpoint the user named is ever tried: an empty port skips
+    // the TCP stage.
+    if (connection_.kind == BoxConnection::Kind::Tcp)
+        return {connection_.host, connection_.port};
+    return {"", ""};
+}
+
+void BoxSession::addHistoryLine(std::string_view line) {
+    progress_ << "  " << line << '\n';
+}
+
+} // namespace kdsp::cli
