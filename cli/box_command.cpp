@@ -1,7 +1,10 @@
 #include "cli/box_command.h"
 
 #include "cli/box_session.h"
+#include "cli/preset_file_kind.h"
 #include "model/page_catalogue.h"
+#include "presets/preset_file_io.h"
+#include "presets/preset_messages.h"
 
 #include <QCoreApplication>
 #include <ostream>
@@ -58,9 +61,8 @@ bool parseConnection(Args& args, BoxConnection& connection, Streams io, int& sta
     return false;
 }
 
-void printInfo(const BoxSession& session, std::ostream& out) {
+void printModes(const BoxSession& session, std::ostream& out) {
     const auto& texts = session.texts();
-    out << "device id " << texts.deviceId << '\n';
     const int system = session.store().value(PageSystem, SystemModeSlot);
     const int hint = session.store().value(PageSystem, HintModeSlot);
     for (int i = 0; i < ModesPerList; ++i)
@@ -69,8 +71,13 @@ void printInfo(const BoxSession& session, std::ostream& out) {
     for (int i = 0; i < ModesPerList; ++i)
         out << "hint mode " << i + 1 << (i == hint ? " * " : "   ")
             << texts.hintModeNames[static_cast<std::size_t>(i)] << '\n';
-    out << "current system mode " << system + 1 << '\n';
-    out << "current hint mode " << hint + 1 << '\n';
+}
+
+void printInfo(const BoxSession& session, std::ostream& out) {
+    out << "device id " << session.texts().deviceId << '\n';
+    printModes(session, out);
+    out << "current system mode " << session.store().value(PageSystem, SystemModeSlot) + 1 << '\n';
+    out << "current hint mode " << session.store().value(PageSystem, HintModeSlot) + 1 << '\n';
 }
 
 void printDump(const ParameterStore& store, std::ostream& out) {
@@ -81,12 +88,36 @@ void printDump(const ParameterStore& store, std::ostream& out) {
 
 // What to do once online, checked before anything is connected.
 struct Action {
-    enum class Kind { Info, Dump, Get, Set, Recall } kind = Kind::Info;
+    enum class Kind {
+        Info,
+        Modes,
+        Dump,
+        Get,
+        Set,
+        Recall,
+        Store,
+        Backup,
+        Restore
+    } kind = Kind::Info;
     Tag tag = 0;
     std::int32_t value = 0;
     ModeList list = ModeList::System;
     int index = 0;
+    std::string name;
+    std::filesystem::path file;
+    PresetKind fileKind = PresetKind::WholeSetup;
+    PresetReadResult loaded;
 };
+
+bool parseModeNumber(const std::string& listWord, const std::string& number, Action& action) {
+    long long n = 0;
+    if ((listWord != "system" && listWord != "hint") || !ParseInt(number, n) || n < 1 ||
+        n > ModesPerList)
+        return false;
+    action.list = listWord == "system" ? ModeList::System : ModeList::Hint;
+    action.index = static_cast<int>(n) - 1;
+    return true;
+}
 
 bool parseAction(Args args, Action& action, Streams io, int& status) {
     const auto bad = [&](const std::string& message) {
@@ -114,17 +145,32 @@ bool parseAction(Args args, Action& action, Streams io, int& status) {
         action.value = static_cast<std::int32_t>(value);
         return true;
     }
-    if (verb == "recall" && args.size() == 3 && (args[1] == "system" || args[1] == "hint")) {
-        action.kind = Action::Kind::Recall;
-        action.list = args[1] == "system" ? ModeList::System : ModeList::Hint;
-        long long n = 0;
-        if (!ParseInt(args[2], n) || n < 1 || n > ModesPerList)
-            return bad("recall needs a mode number 1..16");
-        action.index = static_cast<int>(n) - 1;
+    if (verb == "modes" && args.size() == 1) {
+        action.kind = Action::Kind::Modes;
         return true;
     }
-    return bad("unknown box action; use info, dump, get PAGE:SLOT, set PAGE:SLOT VALUE or "
-               "recall system|hint N");
+    if (verb == "recall" && args.size() == 3) {
+        action.kind = Action::Kind::Recall;
+        return parseModeNumber(args[1], args[2], action) ||
+               bad("recall needs system|hint and a mode number 1..16");
+    }
+    if (verb == "store" && args.size() == 4) {
+        action.kind = Action::Kind::Store;
+        action.name = args[3];
+        return parseModeNumber(args[1], args[2], action) ||
+               bad("store needs system|hint, a mode number 1..16 and a name");
+    }
+    if ((verb == "backup" || verb == "restore") && args.size() == 2) {
+        action.kind = verb == "backup" ? Action::Kind::Backup : Action::Kind::Restore;
+        action.file = args[1];
+        const auto kind = PresetKindOfFile(action.file);
+        if (!kind)
+            return bad(verb + " needs a file ending in .Nddt or .EQdt");
+        action.fileKind = *kind;
+        return true;
+    }
+    return bad("unknown box action; use info, modes, dump, get PAGE:SLOT, set PAGE:SLOT VALUE, "
+               "recall system|hint N, store system|hint N NAME, backup FILE or restore FILE");
 }
 
 } // namespace
@@ -135,6 +181,15 @@ int RunBoxCommand(Args args, Streams io) {
     int status = ExitOk;
     if (!parseConnection(args, connection, io, status) || !parseAction(args, action, io, status))
         return status;
+
+    // A file that cannot be loaded is refused before the box is touched.
+    if (action.kind == Action::Kind::Restore) {
+        action.loaded = ReadPresetFile(action.file, action.fileKind);
+        if (action.loaded.status != PresetStatus::Ok) {
+            io.err << EnglishMessageOf(action.loaded.status) << '\n';
+            return ExitFailed;
+        }
+    }
 
     int argc = 1;
     char name[] = "kdsp";
@@ -148,6 +203,9 @@ int RunBoxCommand(Args args, Streams io) {
     switch (action.kind) {
     case Action::Kind::Info:
         printInfo(session, io.out);
+        break;
+    case Action::Kind::Modes:
+        printModes(session, io.out);
         break;
     case Action::Kind::Dump:
         printDump(session.store(), io.out);
@@ -167,6 +225,17 @@ int RunBoxCommand(Args args, Streams io) {
                    << " mode " << action.index + 1 << ' '
                    << names[static_cast<std::size_t>(action.index)] << '\n';
         }
+        break;
+    case Action::Kind::Store:
+        ok = session.storeMode(action.list, action.index, action.name);
+        break;
+    case Action::Kind::Backup:
+        ok = WritePresetFile(action.file, action.fileKind, session.store());
+        if (!ok)
+            io.err << SaveFailedMessage.english << '\n';
+        break;
+    case Action::Kind::Restore:
+        ok = session.upload(action.fileKind, action.loaded.values);
         break;
     }
     session.close();

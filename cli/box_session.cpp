@@ -1,6 +1,8 @@
 #include "cli/box_session.h"
 
 #include "link/qt/hidapi_service.h"
+#include "presets/device_modes.h"
+#include "presets/engine_preset_link.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -25,10 +27,17 @@ public:
     }
 };
 
+// The command line already said yes.
+class AgreeingPrompter : public Prompter {
+public:
+    void showMessage(std::string_view) override {}
+    bool ask(std::string_view, std::string_view, QuestionButtons) override { return true; }
+};
+
 } // namespace
 
 BoxSession::BoxSession(const BoxConnection& connection, std::ostream& progress)
-    : connection_(connection), progress_(progress), store_(StartupStore()) {
+    : connection_(connection), progress_(progress) {
     serial_ = std::make_unique<QtSerialPort>([this](ByteView b) { engine_->serialReceived(b); });
     tcp_ = std::make_unique<QtClientSocket>([this](ByteView b) { engine_->tcpReceived(b); });
     if (connection_.kind == BoxConnection::Kind::Usb) {
@@ -60,7 +69,8 @@ BoxSession::BoxSession(const BoxConnection& connection, std::ostream& progress)
             break;
         }
     });
-    engine_ = std::make_unique<LinkEngine>(store_, *this, *serial_, *tcp_, *hid_);
+    engine_ = std::make_unique<LinkEngine>(model_.store(), *this, *serial_, *tcp_, *hid_);
+    sink_.engine = engine_.get();
 }
 
 BoxSession::~BoxSession() {
@@ -81,20 +91,42 @@ bool BoxSession::connect() {
     return waitFor([this] { return engine_->online(); });
 }
 
-bool BoxSession::write(Tag tag, std::int32_t value) {
-    store_.setValue(tag, value);
-    engine_->sendParameter(tag, value);
+bool BoxSession::waitForQuietLink() {
     return waitFor([this] { return engine_->acknowledged() && engine_->queuedWrites() == 0; });
+}
+
+bool BoxSession::write(Tag tag, std::int32_t value) {
+    model_.commitValue(tag, value);
+    return waitForQuietLink();
 }
 
 bool BoxSession::recall(ModeList list, int index) {
     // A recall reloads only when it leaves at once, so wait for a quiet link.
-    if (!waitFor([this] { return engine_->acknowledged() && engine_->queuedWrites() == 0; }))
+    if (!waitForQuietLink())
         return false;
     const int onlineBefore = onlineCount_;
     const Tag tag = list == ModeList::System ? command::SystemModeRecall : command::HintModeRecall;
-    store_.setValue(tag, index);
-    engine_->sendParameter(tag, index);
+    model_.commitValue(tag, index);
+    return waitFor([&] { return onlineCount_ > onlineBefore && engine_->online(); });
+}
+
+bool BoxSession::storeMode(ModeList list, int index, std::string_view name) {
+    if (!waitForQuietLink())
+        return false;
+    AgreeingPrompter prompter;
+    EnginePresetLink link(*engine_);
+    DeviceModes modes(model_, engine_->texts(), prompter, link);
+    if (!modes.store(list, index, name, Language::English))
+        return false;
+    return waitFor([this] { return engine_->followUp() == 0 && engine_->online(); });
+}
+
+bool BoxSession::upload(PresetKind kind, std::span<const PresetValue> values) {
+    if (!waitForQuietLink())
+        return false;
+    ApplyPresetValues(values, model_.store());
+    const int onlineBefore = onlineCount_;
+    engine_->enterState(InfoOf(kind).uploadState);
     return waitFor([&] { return onlineCount_ > onlineBefore && engine_->online(); });
 }
 

@@ -4,6 +4,8 @@
 #include "link/qt/link_timers.h"
 #include "link/qt/qt_client_socket.h"
 #include "link/qt/qt_serial_port.h"
+#include "model/parameter_model.h"
+#include "presets/preset_reader.h"
 
 #include <QObject>
 #include <iosfwd>
@@ -36,10 +38,15 @@ public:
     bool write(Tag tag, std::int32_t value);
     // Recalls a mode and waits for the reload to finish.
     bool recall(ModeList list, int index);
+    // Names the box's current setup as a mode and waits for the box.
+    bool storeMode(ModeList list, int index, std::string_view name);
+    // Puts a preset file's values into the console's store, uploads the
+    // pages of its kind and waits until the link is back online.
+    bool upload(PresetKind kind, std::span<const PresetValue> values);
     // Sends the sign-off.
     void close();
 
-    const ParameterStore& store() const { return store_; }
+    const ParameterStore& store() const { return model_.store(); }
     const LinkTexts& texts() const { return engine_->texts(); }
 
     // LinkHost
@@ -66,10 +73,25 @@ public:
 private:
     // Runs the event loop until `done` holds or the link has failed.
     template <typename Done> bool waitFor(Done done);
+    bool waitForQuietLink();
+
+    // The model commits through the engine, which is built after it.
+    struct EngineSink : CommitSink {
+        LinkEngine* engine = nullptr;
+        void sendParameter(Tag tag, std::int32_t value) override {
+            engine->sendParameter(tag, value);
+        }
+    };
+    struct NoObserver : ModelObserver {
+        void musicInputGainEnabled(bool) override {}
+        void refreshRequested(int) override {}
+    };
 
     BoxConnection connection_;
     std::ostream& progress_;
-    ParameterStore store_;
+    EngineSink sink_;
+    NoObserver observer_;
+    ParameterModel model_{sink_, observer_};
     int selectedPort_ = -1;
     int onlineCount_ = 0;
     bool failed_ = false;

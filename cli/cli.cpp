@@ -21,11 +21,17 @@ Commands:
                                 "frame lost" (exit 1)
   response TYPE FREQ Q GAIN     the 463 grid values of one band's response, dB
   fft N                         forward FFT of N lines "re im" read from stdin
+  preset dump FILE              PAGE:SLOT=VALUE of every value a preset file loads
+  preset check FILE             "ok", or why the file cannot be loaded (exit 1)
+  preset write FILE             write PAGE:SLOT=VALUE lines from stdin, over the
+                                start-up values, as a .Nddt or .EQdt file
   box CONNECTION ACTION         talk to a box: CONNECTION is --tcp HOST:PORT,
                                 --serial DEVICE or --usb; ACTION is info,
-                                dump, get PAGE:SLOT, set PAGE:SLOT VALUE or
-                                recall system|hint N (N from 1). Progress on
-                                stderr; exit 1 when the box is not reached
+                                modes, dump, get PAGE:SLOT, set PAGE:SLOT
+                                VALUE, recall system|hint N, store system|hint
+                                N NAME (N from 1), backup FILE or restore FILE
+                                (.Nddt or .EQdt). Progress on stderr; exit 1
+                                when the box is not reached
   --help                        this text
 
 Bad arguments print one line on stderr and exit with status 2.
@@ -69,6 +75,8 @@ int Run(Args args, Streams io, Command box) {
         return RunResponseCommand(rest, io);
     if (command == "fft")
         return RunFftCommand(rest, io);
+    if (command == "preset")
+        return RunPresetCommand(rest, io);
     if (command == "box")
         return box ? box(rest, io) : BadUsage(io, "box: this build has no link to a box");
     return BadUsage(io, "unknown command '" + command + "'; see kdsp --help");

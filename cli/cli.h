@@ -29,6 +29,7 @@ int RunValueCommand(Args args, Streams io);
 int RunFrameCommand(Args args, Streams io);
 int RunResponseCommand(Args args, Streams io);
 int RunFftCommand(Args args, Streams io);
+int RunPresetCommand(Args args, Streams io);
 
 // Reports a usage error on stderr and returns ExitBadUsage.
 int BadUsage(Streams io, const std::string& message);

@@ -5,6 +5,8 @@
 #include "sim/box_defaults.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace kdsp {
@@ -122,6 +124,49 @@ TEST(BoxCli, RecallFollowsTheBoxsReload) {
     EXPECT_EQ(run.out, "recalled system mode 3 System mode 3\n");
     const auto get = runKdsp({"box", "--serial", box.ptyPath(), "get", "0:12"});
     EXPECT_EQ(get.out, "122\n") << "system mode 3 carries its own band gain";
+}
+
+TEST(BoxCli, BackupThenRestoreGivesBackTheBoxsValues) {
+    BoxSimProcess box;
+    ASSERT_TRUE(box.started());
+    QTemporaryDir dir;
+    const QString file = dir.filePath("before.Nddt");
+    const QStringList link{"box", "--serial", box.ptyPath()};
+
+    ASSERT_EQ(runKdsp(QStringList(link) << "backup" << file).status, 0);
+    ASSERT_EQ(runKdsp(QStringList(link) << "set"
+                                        << "0:3"
+                                        << "11")
+                  .status,
+              0);
+    const auto restore = runKdsp(QStringList(link) << "restore" << file);
+    ASSERT_EQ(restore.status, 0) << restore.err.toStdString();
+
+    EXPECT_EQ(runKdsp(QStringList(link) << "dump").out, expectedDump());
+}
+
+TEST(BoxCli, StoreNamesAModeOnTheBox) {
+    BoxSimProcess box;
+    ASSERT_TRUE(box.started());
+    const QStringList link{"box", "--serial", box.ptyPath()};
+    const auto store = runKdsp(QStringList(link) << "store"
+                                                 << "hint"
+                                                 << "5"
+                                                 << "Late show");
+    ASSERT_EQ(store.status, 0) << store.err.toStdString();
+    EXPECT_TRUE(store.err.contains("Save Success!"));
+    EXPECT_TRUE(runKdsp(QStringList(link) << "modes").out.contains("hint mode 5   Late show\n"));
+}
+
+TEST(BoxCli, RestoreRefusesADamagedFileBeforeLinking) {
+    QTemporaryDir dir;
+    QFile damaged(dir.filePath("bad.Nddt"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("not a preset\r\n");
+    damaged.close();
+    const auto run = runKdsp({"box", "--tcp", "127.0.0.1:1", "restore", damaged.fileName()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Data file is corrupted!\n");
 }
 
 TEST(BoxCli, LinkFailuresEndWithTheConsolesMessage) {

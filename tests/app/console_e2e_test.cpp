@@ -1,0 +1,64 @@
+// The whole console against its demo box on loopback: the automatic search
+// reaches the box over TCP, the download fills the controls, an edit reaches
+// the box, and a box that falls silent is reported lost.
+#include "app/console_app.h"
+#include "app/controls/inputs.h"
+#include "app/controls/labels.h"
+#include "app/window/main_window.h"
+#include "presets/prompter.h"
+#include "sim/qt/sim_server.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace kdsp {
+namespace {
+
+struct RecordingPrompter : Prompter {
+    std::vector<std::string> messages;
+    void showMessage(std::string_view text) override { messages.emplace_back(text); }
+    bool ask(std::string_view, std::string_view, QuestionButtons) override { return false; }
+};
+
+template <typename Done> bool pumpUntil(Done done, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < timeoutMs)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+TEST(ConsoleEndToEnd, DemoDownloadsEditsAndNoticesALostBox) {
+    RecordingPrompter prompter;
+    AppOptions options;
+    options.demo = true;
+    ConsoleSeams seams;
+    seams.prompter = &prompter;
+    ConsoleApp app(options, std::move(seams));
+    ASSERT_NE(app.demoBox(), nullptr);
+    BoxSimulator& box = app.demoBox()->box();
+    app.show();
+
+    ASSERT_TRUE(pumpUntil([&] { return app.engine().online(); }, 60000))
+        << "no link to the demo box";
+    MainWindow& window = app.window();
+    EXPECT_EQ(window.control<PlainLabel>("LinkLabel")->text(), "设备已连接");
+    EXPECT_EQ(window.control<TrackBar>("MusPitchBar")->value(), box.store().value(PageMusic, 3));
+    EXPECT_EQ(window.control<Edit>("MusGainEdit1")->text(), "6.0dB") << "the box's band 1 gain";
+    EXPECT_EQ(window.control<StatusPane>("SysMusNormalVolPane")->text(), "60");
+
+    window.control<TrackBar>("MusPitchBar")->setValue(9);
+    EXPECT_TRUE(pumpUntil([&] { return box.store().value(PageMusic, 3) == 9; }, 5000))
+        << "the edit never reached the box";
+
+    box.faults().setSilent(true);
+    EXPECT_TRUE(pumpUntil([&] { return !prompter.messages.empty(); }, 10000));
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{"已断开连接!"});
+    EXPECT_EQ(window.control<PlainLabel>("LinkLabel")->text(), "设备未连接");
+}
+
+} // namespace
+} // namespace kdsp
