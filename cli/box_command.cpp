@@ -2,6 +2,7 @@
 
 #include "cli/box_session.h"
 #include "cli/preset_file_kind.h"
+#include "link/host_port.h"
 #include "model/page_catalogue.h"
 #include "presets/preset_file_io.h"
 #include "presets/preset_messages.h"
@@ -43,16 +44,14 @@ bool parseConnection(Args& args, BoxConnection& connection, Streams io, int& sta
             connection.kind = BoxConnection::Kind::Serial;
             connection.device = args[1];
         } else {
-            const auto colon = args[1].rfind(':');
-            long long port = 0;
-            if (colon == std::string::npos || !ParseInt(args[1].substr(colon + 1), port) ||
-                port < 1 || port > 65535) {
+            const auto endpoint = ParseHostPort(args[1]);
+            if (!endpoint || endpoint->port < 1) {
                 status = BadUsage(io, "--tcp needs HOST:PORT with a port 1..65535");
                 return false;
             }
             connection.kind = BoxConnection::Kind::Tcp;
-            connection.host = args[1].substr(0, colon);
-            connection.port = args[1].substr(colon + 1);
+            connection.host = endpoint->host;
+            connection.port = std::to_string(endpoint->port);
         }
         args = args.subspan(2);
         return true;

@@ -1,5 +1,6 @@
 #include "cli/box_session.h"
 
+#include "link/empty_hid_service.h"
 #include "link/qt/hidapi_service.h"
 #include "presets/device_modes.h"
 #include "presets/engine_preset_link.h"
@@ -11,21 +12,6 @@
 namespace kdsp::cli {
 
 namespace {
-
-// A HID bus with nothing on it: used when the box is reached another way,
-// so the search goes straight to the serial port or TCP.
-class NoHidDevices : public HidService {
-public:
-    std::vector<HidDeviceInfo> enumerate() override { return {}; }
-    bool take(const std::string&) override { return false; }
-    void releaseAll() override {}
-    bool writeReport(const std::string&, ByteView, std::string& error,
-                     std::uint32_t& code) override {
-        error = "no device";
-        code = 0;
-        return false;
-    }
-};
 
 // The command line already said yes.
 class AgreeingPrompter : public Prompter {
@@ -52,23 +38,11 @@ BoxSession::BoxSession(const BoxConnection& connection, std::ostream& progress)
         events.removed = [this](const HidDeviceInfo& device) { engine_->hidRemoved(device); };
         hid_ = std::make_unique<HidapiService>(std::move(events));
     } else {
-        hid_ = std::make_unique<NoHidDevices>();
+        hid_ = std::make_unique<EmptyHidService>();
     }
     if (connection_.kind == BoxConnection::Kind::Serial)
         selectedPort_ = 0;
-    timers_ = std::make_unique<LinkTimers>([this](LinkTimer timer) {
-        switch (timer) {
-        case LinkTimer::Search:
-            engine_->searchTick();
-            break;
-        case LinkTimer::Transfer:
-            engine_->transferTick();
-            break;
-        case LinkTimer::Pacing:
-            engine_->pacingTick();
-            break;
-        }
-    });
+    timers_ = std::make_unique<LinkTimers>([this](LinkTimer timer) { engine_->tick(timer); });
     engine_ = std::make_unique<LinkEngine>(model_.store(), *this, *serial_, *tcp_, *hid_);
     sink_.engine = engine_.get();
 }

@@ -7,11 +7,33 @@
 #include <array>
 #include <cassert>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 
 namespace kdsp::dsp {
 
 namespace {
+
+using butterfly::Split;
+
+// Four neighbouring data positions at once where the compiler has vector
+// types; the generic vector is lowered to whatever the target offers.
+#if defined(__GNUC__)
+using Lanes = float __attribute__((vector_size(16)));
+#else
+using Lanes = float;
+#endif
+constexpr std::size_t LaneCount = sizeof(Lanes) / sizeof(float);
+
+template <typename V> V Load(const float* p) {
+    V v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+template <typename V> void Store(float* p, V v) {
+    std::memcpy(p, &v, sizeof v);
+}
 
 bool HasDedicatedButterfly(std::size_t radix) {
     switch (radix) {
@@ -61,34 +83,59 @@ std::vector<std::size_t> DigitReversal(std::size_t n, const std::vector<std::siz
     return order;
 }
 
-// The passes form a decimation in time: data position d of a group is
-// turned by the twiddle of d before the butterfly.
-template <std::size_t R, void (*Butterfly)(std::array<Complex, R>&)>
-void DedicatedPass(Complex* data, std::size_t span, std::size_t groups, const Complex* twiddles) {
-    using butterfly::operator*;
-    // Groups outside, data positions inside: neighbouring positions sit
-    // side by side in memory. Every group and position is visited once, so
-    // the order does not change the result.
-    const std::size_t stride = span * R;
-    for (std::size_t g = 0; g < groups; ++g) {
-        Complex* group = data + g * stride;
-        std::array<Complex, R> z;
+// The first pass (span 1, no twiddles) gathers its groups straight from the
+// input in digit-reversed order, so the permutation costs no pass of its own
+// and the input may be the output array.
+template <std::size_t R>
+void FirstPass(const Complex* source, const std::size_t* order, float* re, float* im,
+               std::size_t groups) {
+    for (std::size_t g = 0; g < groups; ++g, order += R, re += R, im += R) {
+        std::array<Split<float>, R> z;
         for (std::size_t b = 0; b < R; ++b)
-            z[b] = group[b * span];
-        Butterfly(z);
-        for (std::size_t b = 0; b < R; ++b)
-            group[b * span] = z[b];
-        const Complex* turn = twiddles + (R - 1);
-        for (std::size_t d = 1; d < span; ++d, turn += R - 1) {
-            Complex* base = group + d;
-            z[0] = base[0];
-            for (std::size_t b = 1; b < R; ++b)
-                z[b] = base[b * span] * turn[b - 1];
-            Butterfly(z);
-            for (std::size_t b = 0; b < R; ++b)
-                base[b * span] = z[b];
+            z[b] = {source[order[b]].re, source[order[b]].im};
+        butterfly::Butterfly(z);
+        for (std::size_t b = 0; b < R; ++b) {
+            re[b] = z[b].re;
+            im[b] = z[b].im;
         }
     }
+}
+
+// The passes form a decimation in time: data position d of a group is
+// turned by the twiddles of d before the butterfly. V holds one data
+// position or several neighbouring ones; the twiddle of position 0 is 1, so
+// turning it too changes no finite value.
+template <std::size_t R, typename V>
+void TwiddledPass(float* re, float* im, std::size_t span, std::size_t groups, const float* twRe,
+                  const float* twIm) {
+    constexpr std::size_t Step = sizeof(V) / sizeof(float);
+    const std::size_t stride = span * R;
+    for (std::size_t g = 0; g < groups; ++g, re += stride, im += stride) {
+        for (std::size_t d = 0; d < span; d += Step) {
+            std::array<Split<V>, R> z;
+            z[0] = {Load<V>(re + d), Load<V>(im + d)};
+            for (std::size_t b = 1; b < R; ++b) {
+                const std::size_t at = b * span + d;
+                const std::size_t turn = (b - 1) * span + d;
+                z[b] = Split<V>{Load<V>(re + at), Load<V>(im + at)} *
+                       Split<V>{Load<V>(twRe + turn), Load<V>(twIm + turn)};
+            }
+            butterfly::Butterfly(z);
+            for (std::size_t b = 0; b < R; ++b) {
+                Store(re + b * span + d, z[b].re);
+                Store(im + b * span + d, z[b].im);
+            }
+        }
+    }
+}
+
+template <std::size_t R>
+void LaterPass(float* re, float* im, std::size_t span, std::size_t groups, const float* twRe,
+               const float* twIm) {
+    if (span % LaneCount == 0)
+        TwiddledPass<R, Lanes>(re, im, span, groups, twRe, twIm);
+    else
+        TwiddledPass<R, float>(re, im, span, groups, twRe, twIm);
 }
 
 } // namespace
@@ -97,64 +144,112 @@ FftPlan::FftPlan(std::size_t n)
     : n_(n), admissible_(FftLengthAdmissible(n)), radices_(FftRadices(n)) {
     if (!admissible_ || n_ == 0)
         return;
-    copy_.resize(n_);
-
     permutation_ = DigitReversal(n_, radices_);
+    re_.resize(n_);
+    im_.resize(n_);
 
     std::size_t span = 1;
     std::size_t largestOdd = 0;
     for (const std::size_t radix : radices_) {
         if (radix == 1)
             continue;
-        Pass pass{radix, span, n_ / (span * radix), twiddles_.size(), roots_.size()};
-        for (std::size_t d = 0; d < span; ++d) {
-            for (std::size_t b = 1; b < radix; ++b)
-                twiddles_.push_back(Root(d * b, span * radix));
+        Pass pass{radix, span, n_ / (span * radix), twiddleRe_.size(), rootRe_.size()};
+        for (std::size_t b = 1; b < radix; ++b) {
+            for (std::size_t d = 0; d < span; ++d) {
+                const Complex t = Root(d * b, span * radix);
+                twiddleRe_.push_back(t.re);
+                twiddleIm_.push_back(t.im);
+            }
         }
         if (!HasDedicatedButterfly(radix)) {
-            for (std::size_t j = 0; j < radix; ++j)
-                roots_.push_back(Root(j, radix));
+            for (std::size_t j = 0; j < radix; ++j) {
+                const Complex root = Root(j, radix);
+                rootRe_.push_back(root.re);
+                rootIm_.push_back(root.im);
+            }
             largestOdd = std::max(largestOdd, radix);
         }
         passes_.push_back(pass);
         span *= radix;
     }
-    scratch_.resize(2 * largestOdd);
+    scratch_.resize(4 * largestOdd);
 }
 
-void FftPlan::runPass(const Pass& pass, Complex* data) {
-    const Complex* twiddles = twiddles_.data() + pass.twiddles;
+void FftPlan::firstPass(const Pass& pass, const Complex* source) {
+    const std::size_t* order = permutation_.data();
     switch (pass.radix) {
     case 2:
-        return DedicatedPass<2, butterfly::Radix2>(data, pass.span, pass.groups, twiddles);
+        return FirstPass<2>(source, order, re_.data(), im_.data(), pass.groups);
     case 3:
-        return DedicatedPass<3, butterfly::Radix3>(data, pass.span, pass.groups, twiddles);
+        return FirstPass<3>(source, order, re_.data(), im_.data(), pass.groups);
     case 4:
-        return DedicatedPass<4, butterfly::Radix4>(data, pass.span, pass.groups, twiddles);
+        return FirstPass<4>(source, order, re_.data(), im_.data(), pass.groups);
     case 5:
-        return DedicatedPass<5, butterfly::Radix5>(data, pass.span, pass.groups, twiddles);
+        return FirstPass<5>(source, order, re_.data(), im_.data(), pass.groups);
     case 8:
-        return DedicatedPass<8, butterfly::Radix8>(data, pass.span, pass.groups, twiddles);
+        return FirstPass<8>(source, order, re_.data(), im_.data(), pass.groups);
     case 10:
-        return DedicatedPass<10, butterfly::Radix10>(data, pass.span, pass.groups, twiddles);
+        return FirstPass<10>(source, order, re_.data(), im_.data(), pass.groups);
     default:
-        break;
+        return oddPass(pass, source);
     }
+}
+
+void FftPlan::laterPass(const Pass& pass) {
+    float* re = re_.data();
+    float* im = im_.data();
+    const float* twRe = twiddleRe_.data() + pass.twiddles;
+    const float* twIm = twiddleIm_.data() + pass.twiddles;
+    switch (pass.radix) {
+    case 2:
+        return LaterPass<2>(re, im, pass.span, pass.groups, twRe, twIm);
+    case 3:
+        return LaterPass<3>(re, im, pass.span, pass.groups, twRe, twIm);
+    case 4:
+        return LaterPass<4>(re, im, pass.span, pass.groups, twRe, twIm);
+    case 5:
+        return LaterPass<5>(re, im, pass.span, pass.groups, twRe, twIm);
+    case 8:
+        return LaterPass<8>(re, im, pass.span, pass.groups, twRe, twIm);
+    case 10:
+        return LaterPass<10>(re, im, pass.span, pass.groups, twRe, twIm);
+    default:
+        return oddPass(pass, nullptr);
+    }
+}
+
+// A radix without a dedicated butterfly, one data position at a time. With
+// a `source` it is the first pass and gathers from the input.
+void FftPlan::oddPass(const Pass& pass, const Complex* source) {
     using butterfly::operator*;
     const std::size_t r = pass.radix;
     const std::size_t stride = pass.span * r;
-    Complex* z = scratch_.data();
-    Complex* pairs = z + r;
+    const float* twRe = twiddleRe_.data() + pass.twiddles;
+    const float* twIm = twiddleIm_.data() + pass.twiddles;
+    float* zRe = scratch_.data();
+    float* zIm = zRe + r;
+    float* pairs = zIm + r;
     for (std::size_t d = 0; d < pass.span; ++d) {
-        const Complex* turn = twiddles + d * (r - 1);
         for (std::size_t g = 0; g < pass.groups; ++g) {
-            Complex* base = data + g * stride + d;
-            z[0] = base[0];
-            for (std::size_t b = 1; b < r; ++b)
-                z[b] = d == 0 ? base[b * pass.span] : base[b * pass.span] * turn[b - 1];
-            butterfly::RadixOdd(z, r, roots_.data() + pass.roots, pairs);
-            for (std::size_t b = 0; b < r; ++b)
-                base[b * pass.span] = z[b];
+            const std::size_t base = g * stride + d;
+            for (std::size_t b = 0; b < r; ++b) {
+                const std::size_t at = base + b * pass.span;
+                Split<float> x =
+                    source ? Split<float>{source[permutation_[at]].re, source[permutation_[at]].im}
+                           : Split<float>{re_[at], im_[at]};
+                if (d > 0 && b > 0) {
+                    const std::size_t turn = (b - 1) * pass.span + d;
+                    x = x * Split<float>{twRe[turn], twIm[turn]};
+                }
+                zRe[b] = x.re;
+                zIm[b] = x.im;
+            }
+            butterfly::RadixOdd(zRe, zIm, r, rootRe_.data() + pass.roots,
+                                rootIm_.data() + pass.roots, pairs);
+            for (std::size_t b = 0; b < r; ++b) {
+                re_[base + b * pass.span] = zRe[b];
+                im_[base + b * pass.span] = zIm[b];
+            }
         }
     }
 }
@@ -165,16 +260,16 @@ FftStatus FftPlan::transform(std::span<const Complex> input, std::span<Complex> 
     if (n_ == 0)
         return FftStatus::Ok;
     assert(input.size() == n_ && output.size() == n_);
-    const Complex* source = input.data();
-    if (source == output.data()) {
-        std::copy(input.begin(), input.end(), copy_.begin());
-        source = copy_.data();
+    if (passes_.empty()) { // a length of 1
+        output[0] = input[0];
+        return FftStatus::Ok;
     }
-    Complex* data = output.data();
+    // Everything is read from the input before the first write to the output.
+    firstPass(passes_.front(), input.data());
+    for (std::size_t p = 1; p < passes_.size(); ++p)
+        laterPass(passes_[p]);
     for (std::size_t i = 0; i < n_; ++i)
-        data[i] = source[permutation_[i]];
-    for (const Pass& pass : passes_)
-        runPass(pass, data);
+        output[i] = Complex{re_[i], im_[i]};
     return FftStatus::Ok;
 }
 

@@ -36,21 +36,28 @@ private:
         std::size_t radix;
         std::size_t span;     // product of the radices of the earlier passes
         std::size_t groups;   // n / (span x radix)
-        std::size_t twiddles; // offset into twiddles_: span x (radix - 1) values
-        std::size_t roots;    // offset into roots_ for a radix without a dedicated butterfly
+        std::size_t twiddles; // offset into the twiddle tables: (radix - 1) rows of span values
+        std::size_t roots; // offset into the root tables for a radix without a dedicated butterfly
     };
 
-    void runPass(const Pass& pass, Complex* data);
+    void firstPass(const Pass& pass, const Complex* source);
+    void laterPass(const Pass& pass);
+    void oddPass(const Pass& pass, const Complex* source);
 
     std::size_t n_;
     bool admissible_;
     std::vector<std::size_t> radices_;
     std::vector<Pass> passes_;
-    std::vector<std::size_t> permutation_; // output[i] = input[permutation_[i]]
-    std::vector<Complex> twiddles_;
-    std::vector<Complex> roots_;
-    std::vector<Complex> copy_;    // the input when it is also the output
-    std::vector<Complex> scratch_; // gather and pair space of the odd butterfly
+    std::vector<std::size_t> permutation_; // the passes start from input[permutation_[i]]
+    // The passes run on real and imaginary parts kept in separate arrays, as
+    // do the twiddles, so that neighbouring data positions form vectors.
+    std::vector<float> re_;
+    std::vector<float> im_;
+    std::vector<float> twiddleRe_; // row b - 1 of a pass holds the twiddles of element b
+    std::vector<float> twiddleIm_;
+    std::vector<float> rootRe_;  // cos(2 pi j / r) of each odd radix r
+    std::vector<float> rootIm_;  // -sin(2 pi j / r)
+    std::vector<float> scratch_; // gather and pair space of the odd butterfly
 };
 
 // One-off transform through a temporary plan (which allocates).

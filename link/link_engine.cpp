@@ -289,4 +289,18 @@ void LinkEngine::enterOffLine(bool linkLost) {
     showDialog(false);
 }
 
+void LinkEngine::tick(LinkTimer timer) {
+    switch (timer) {
+    case LinkTimer::Search:
+        searchTick();
+        break;
+    case LinkTimer::Transfer:
+        transferTick();
+        break;
+    case LinkTimer::Pacing:
+        pacingTick();
+        break;
+    }
+}
+
 } // namespace kdsp

@@ -71,6 +71,8 @@ public:
     bool startTcpConnection();
 
     // --- Ticks --------------------------------------------------------------
+    // The tick of `timer`, for hosts that drive all three alike.
+    void tick(LinkTimer timer);
     void searchTick();   // every SearchIntervalMs
     void transferTick(); // every TransferIntervalMs, TcpTransferIntervalMs over TCP
     void pacingTick();   // every PacingIntervalMs

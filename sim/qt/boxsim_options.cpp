@@ -1,5 +1,7 @@
 #include "sim/qt/boxsim_options.h"
 
+#include "link/host_port.h"
+
 #include <QCommandLineParser>
 
 namespace kdsp {
@@ -56,18 +58,13 @@ std::optional<BoxSimOptions> ParseBoxSimOptions(const QStringList& arguments, QS
 
     BoxSimOptions options;
     if (parser.isSet("tcp")) {
-        const QString endpoint = parser.value("tcp");
-        const qsizetype colon = endpoint.lastIndexOf(':');
-        bool ok = false;
-        const uint port = colon > 0 ? endpoint.mid(colon + 1).toUInt(&ok) : 0;
-        if (!ok || port > 65535) {
+        const auto endpoint = ParseHostPort(parser.value("tcp").toStdString());
+        if (!endpoint) {
             error = "--tcp needs HOST:PORT with a port 0..65535";
             return std::nullopt;
         }
-        options.host = endpoint.left(colon);
-        if (options.host.startsWith('[') && options.host.endsWith(']'))
-            options.host = options.host.mid(1, options.host.size() - 2);
-        options.port = static_cast<quint16>(port);
+        options.host = QString::fromStdString(endpoint->host);
+        options.port = static_cast<quint16>(endpoint->port);
     }
     options.allowRemote = parser.isSet("allow-remote");
     if (!options.allowRemote && !isLoopback(options.host)) {
