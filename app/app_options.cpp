@@ -1,5 +1,7 @@
 #include "app/app_options.h"
 
+#include "link/host_port.h"
+
 #include <QCommandLineParser>
 
 namespace kdsp {
@@ -10,6 +12,7 @@ std::optional<AppOptions> ParseAppOptions(const QStringList& arguments, QString&
         {"demo", "Run against a simulated box on a free loopback port."},
         {"tcp", "Preset the box's TCP endpoint.", "host:port"},
         {"lang", "Start language: zh (default) or en.", "zh|en"},
+        {"audio-file", "Loop a WAV file as the sound input of the spectrum.", "FILE.wav"},
     });
     if (!parser.parse(arguments)) {
         error = parser.errorText();
@@ -21,17 +24,15 @@ std::optional<AppOptions> ParseAppOptions(const QStringList& arguments, QString&
     }
     AppOptions options;
     options.demo = parser.isSet("demo");
+    options.audioFile = parser.value("audio-file");
     if (parser.isSet("tcp")) {
-        const QString endpoint = parser.value("tcp");
-        const qsizetype colon = endpoint.lastIndexOf(':');
-        bool ok = false;
-        const uint port = colon > 0 ? endpoint.mid(colon + 1).toUInt(&ok) : 0;
-        if (!ok || port < 1 || port > 65535) {
+        const auto endpoint = ParseHostPort(parser.value("tcp").toStdString());
+        if (!endpoint || endpoint->port < 1) {
             error = "--tcp needs HOST:PORT with a port 1..65535";
             return std::nullopt;
         }
-        options.tcpHost = endpoint.left(colon);
-        options.tcpPort = endpoint.mid(colon + 1);
+        options.tcpHost = QString::fromStdString(endpoint->host);
+        options.tcpPort = QString::number(endpoint->port);
     }
     if (parser.isSet("lang")) {
         const QString lang = parser.value("lang");

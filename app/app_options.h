@@ -10,7 +10,8 @@ struct AppOptions {
     bool demo = false; // a simulated box on a free loopback port
     QString tcpHost;   // --tcp: preset endpoint (empty: the window's default)
     QString tcpPort;
-    int language = 1; // 1 Chinese, 0 English
+    int language = 1;  // 1 Chinese, 0 English
+    QString audioFile; // --audio-file: a WAV file looped as the sound input
 };
 
 // Parses kdsp-console's arguments (program name first); on a mistake returns

@@ -5,34 +5,38 @@
 #include "app/dialogs/comms_window.h"
 #include "app/dialogs/message_prompter.h"
 #include "app/dialogs/status_dialog.h"
+#include "app/editors/editors.h"
+#include "app/editors/engine_editor_link.h"
+#include "app/graph/graph_controller.h"
 #include "app/link/console_link_host.h"
 #include "app/window/main_window.h"
+#include "audio/qt/looped_wave_input.h"
+#include "audio/qt/qt_wave_input.h"
+#include "link/empty_hid_service.h"
 #include "link/qt/hidapi_service.h"
 #include "link/qt/qt_client_socket.h"
 #include "link/qt/qt_serial_port.h"
 #include "sim/qt/sim_server.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace kdsp {
 
 namespace {
 
-// A HID bus with nothing on it, for the demo: the search goes on to the
-// serial ports (none) and then TCP, where the simulated box waits.
-class NoHidDevices : public HidService {
-public:
-    std::vector<HidDeviceInfo> enumerate() override { return {}; }
-    bool take(const std::string&) override { return false; }
-    void releaseAll() override {}
-    bool writeReport(const std::string&, ByteView, std::string& error,
-                     std::uint32_t& code) override {
-        error = "no device";
-        code = 0;
-        return false;
-    }
-};
+std::filesystem::path defaultPresetBase() {
+    const auto path = [](const QString& text) { return PathFromUtf8(text.toStdString()); };
+    return ChoosePresetBase(
+        path(QCoreApplication::applicationDirPath()),
+        path(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)),
+        [](const std::filesystem::path& folder) {
+            return QFileInfo(QString::fromStdString(Utf8FromPath(folder))).isWritable();
+        });
+}
 
 } // namespace
 
@@ -50,13 +54,25 @@ ConsoleApp::ConsoleApp(const AppOptions& options, ConsoleSeams seams) {
         if (!serialPorts)
             serialPorts = QStringList{};
         if (!hid)
-            hid = std::make_unique<NoHidDevices>();
+            hid = std::make_unique<EmptyHidService>();
     }
 
     window_ = std::make_unique<MainWindow>();
     messageBoxes_ = std::make_unique<MessagePrompter>(window_.get());
     prompter_ = seams.prompter ? seams.prompter : messageBoxes_.get();
     console_ = std::make_unique<Console>(*window_, sink_, *prompter_);
+    audioInput_ = std::move(seams.audioInput);
+    if (!audioInput_ && !options.audioFile.isEmpty()) {
+        auto file = audio::LoopedWaveInput::fromWavFile(options.audioFile.toStdString());
+        // The console still runs; its spectrum switch then reports no input.
+        if (!file->loadError().empty())
+            qWarning("kdsp-console: cannot play %s: %s", qUtf8Printable(options.audioFile),
+                     file->loadError().c_str());
+        audioInput_ = std::move(file);
+    }
+    if (!audioInput_)
+        audioInput_ = std::make_unique<audio::QtWaveInput>();
+    graph_ = std::make_unique<GraphController>(*window_, *console_, *audioInput_);
     status_ = std::make_unique<StatusDialog>(window_.get());
     comms_ = std::make_unique<CommsWindow>([this] { engine_->startTcpConnection(); });
     host_ = std::make_unique<ConsoleLinkHost>(*console_, *window_, *status_, *comms_, *prompter_);
@@ -109,12 +125,18 @@ ConsoleApp::ConsoleApp(const AppOptions& options, ConsoleSeams seams) {
         messageBoxes_->setCaption(code == 1 ? "提示" : "Confirm");
     });
     console_->start();
+    editorLink_ = std::make_unique<EngineEditorLink>(*engine_);
+    editors_ = std::make_unique<Editors>(
+        *window_, *console_, *editorLink_, *prompter_,
+        PresetFoldersUnder(seams.presetBase ? *seams.presetBase : defaultPresetBase()));
     if (options.language == 0)
         console_->switchLanguage();
 }
 
 ConsoleApp::~ConsoleApp() {
-    // The engine talks to its host and transports until it is gone.
+    // The editors watch the window's edits and act on the engine; the
+    // engine talks to its host and transports until it is gone.
+    editors_.reset();
     engine_.reset();
 }
 

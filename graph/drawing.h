@@ -21,6 +21,14 @@ struct Point {
     friend bool operator==(const Point&, const Point&) = default;
 };
 
+// A point between pixels.
+struct PointF {
+    double x = 0.0;
+    double y = 0.0;
+
+    friend bool operator==(const PointF&, const PointF&) = default;
+};
+
 struct Pen {
     Rgb colour;
     int width = 1;

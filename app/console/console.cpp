@@ -1,5 +1,6 @@
 #include "app/console/console.h"
 
+#include "app/editors/volume_markers.h"
 #include "app/window/main_window.h"
 #include "model/value_scales.h"
 
@@ -22,6 +23,7 @@ Console::Console(MainWindow& window, CommitSink& link, Prompter& prompter)
     : window_(window), prompter_(prompter), gate_(link, flags_), model_(gate_, *this),
       bindings_(window) {
     bindings_.build();
+    volumeMarkers_ = std::make_unique<VolumeMarkers>(bindings_);
     placeholderEdit_ = find<Edit>("Example");
     activeEdit_ = find<Edit>("MusFreEdit1");
     previousEdit_ = placeholderEdit_;
@@ -152,6 +154,17 @@ void Console::connectHandlers() {
                 }
             }
         }
+    }
+    // The frequency spin buttons of the bands are no table companions; they
+    // carry their slot from the band strip.
+    for (SpinButtons* spin : window_.findChildren<SpinButtons*>()) {
+        if (wired.contains(spin))
+            continue;
+        wired.insert(spin);
+        connect(spin, &SpinButtons::upClicked, this,
+                [this, spin] { spinClicked(spin, ActionStepUp); });
+        connect(spin, &SpinButtons::downClicked, this,
+                [this, spin] { spinClicked(spin, ActionStepDown); });
     }
     // The gain edits of the auxiliary page's second tab are bound only while
     // that tab shows.
@@ -354,7 +367,11 @@ bool Console::eventFilter(QObject* watched, QEvent* event) {
     // them. A key travels up from the focus widget, so it is taken there.
     if (key) {
         QWidget* focus = window_.focusWidget();
-        if (watched == (focus != nullptr ? focus : &window_))
+        // A letter typed into an edit (a file or mode name, an access code)
+        // is text, not a volume step; the hidden focus sink types nothing.
+        const auto* edit = qobject_cast<QLineEdit*>(focus);
+        const bool typing = edit != nullptr && edit != find<Edit>("Examplexx");
+        if (watched == (focus != nullptr ? focus : &window_) && !typing)
             keyShortcut(static_cast<QKeyEvent*>(event)->key());
         return false;
     }

@@ -16,6 +16,7 @@
 namespace kdsp {
 
 class MainWindow;
+class VolumeMarkers;
 
 // The three flags that keep values the console pushes into its own controls
 // from coming back as user edits. Each is set and cleared inside one
@@ -106,6 +107,24 @@ public:
     void applyTypedText(int action);
     Edit* activeEdit() const { return activeEdit_; }
     void setActiveEdit(Edit* edit);
+    // Whether `edit` is the hidden edit that stands for "none chosen".
+    bool isPlaceholder(const Edit* edit) const { return edit == placeholderEdit_; }
+    // What a click on a numeric edit does: the edit bound to its tag becomes
+    // the active edit with the wheel on it, and its text is made canonical
+    // without sending anything.
+    void chooseEdit(Edit* edit) { editClicked(edit); }
+    // The text put back when typed text cannot be used.
+    const QString& lastGoodText() const { return lastGoodText_; }
+    void setLastGoodText(const QString& text) { lastGoodText_ = text; }
+
+    // --- Mode boxes ---
+    // Puts the chosen mode's name into the box's name edit.
+    void modeBoxChanged(ComboBox* box);
+    // The box has stored a mode of list `list` (0 system, 1 hint): its mode
+    // boxes show the names again, keeping the mode chosen.
+    void rebuildModeList(int list);
+    // The one-click mode buttons show the recalled system mode.
+    void showFactoryModeButtons();
 
     // --- Window state read by the graph and the tests ---
     int currentViewType() const { return currentViewType_; }
@@ -118,6 +137,8 @@ public:
     QColor curveColour() const { return curveColour_; }
     bool wheelTarget() const { return wheelTarget_; }
     bool captureFrozen() const { return captureFrozen_; }
+    // Switching the analyser on lets captured sound through again.
+    void setCaptureFrozen(bool frozen) { captureFrozen_ = frozen; }
 
     // The 10 ms step of the window timer.
     void tick();
@@ -128,6 +149,9 @@ signals:
     // The last edit changed since the previous tick: repaint its band.
     void lastEditChanged(TagValue edit);
     void languageChanged(Language language);
+    // A download (or an upload that ends like one) has been shown in every
+    // control; the lock check follows it.
+    void downloadShown();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -163,7 +187,7 @@ private:
     void refreshSlot(int page, int slot);
     void refreshSystemPage();
     void fillModeBoxes();
-    void showFactoryModeButtons();
+    void fillModeBox(const char* name, int list, int selected);
 
     // widget_state.cpp
     void highlightBand(Control* control, int sheet);
@@ -179,7 +203,6 @@ private:
     void triggerButtonClicked(BitmapButton* button);
     void crossoverTypeChanged(ComboBox* box);
     void sourceBoxChanged(ComboBox* box);
-    void modeBoxChanged(ComboBox* box);
     void phaseClicked(BitmapButton* button);
     void muteClicked(BitmapButton* button);
     void eqPassClicked();
@@ -217,6 +240,7 @@ private:
     Edit* previousEdit_ = nullptr;
     Edit* placeholderEdit_ = nullptr;
     QString lastGoodText_;
+    std::unique_ptr<VolumeMarkers> volumeMarkers_;
     std::function<std::string(int, int)> modeName_;
 };
 

@@ -1,7 +1,9 @@
 #include "app/console/console.h"
+#include "app/editors/volume_markers.h"
 #include "app/window/band_strip.h"
 #include "app/window/main_window.h"
 #include "model/value_scales.h"
+#include "presets/mode_texts.h"
 
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -87,11 +89,10 @@ void Console::volumeBarChanged(TrackBar* bar) {
     if (auto* pane = dynamic_cast<StatusPane*>(bindings_.readout(bar->tag())))
         pane->setCaption(QString::number(position));
     bar->setProperty("previousPosition", position);
+    const int index = channel == QLatin1String("Mus") ? 0 : channel == QLatin1String("Mic") ? 1 : 2;
+    volumeMarkers_->place(index);
     if (bar != current) {
         const char* labels[] = {"musLabel", "micLabel", "EffLabel"};
-        const int index = channel == QLatin1String("Mus")   ? 0
-                          : channel == QLatin1String("Mic") ? 1
-                                                            : 2;
         find<StyledLabel>(labels[index])->setCaption(QString::number(position));
     }
     model_.commitValue(bar->tag(), position);
@@ -167,9 +168,8 @@ void Console::modeBoxChanged(ComboBox* box) {
     for (const auto& part : parts) {
         if (box->objectName() != QLatin1String(part.box))
             continue;
-        // The item reads "<number>-<name>".
-        const int prefix = box->itemIndex() < 9 ? 2 : 3;
-        find<Edit>(part.name)->setText(box->currentText().mid(prefix));
+        find<Edit>(part.name)->setText(QString::fromStdString(
+            NameFromItem(box->itemIndex(), box->currentText().toStdString())));
         if (part.store != nullptr)
             find<BitmapButton>(part.store)->setEnabled(true);
     }
@@ -277,6 +277,9 @@ void Console::editClicked(Edit* edit) {
 void Console::spinClicked(SpinButtons* spin, int action) {
     Control* bound = bindings_.control(spin->tag());
     if (auto* edit = dynamic_cast<Edit*>(bound)) {
+        // A garbled text is then put back to this edit's own last text.
+        if (edit != activeEdit_)
+            lastGoodText_ = edit->text();
         activeEdit_ = edit;
         edit->setFocus();
         applyTypedText(action);

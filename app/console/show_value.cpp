@@ -1,6 +1,7 @@
 #include "app/console/console.h"
 #include "app/window/main_window.h"
 #include "model/value_scales.h"
+#include "presets/mode_texts.h"
 
 #include <climits>
 #include <cmath>
@@ -261,40 +262,43 @@ void Console::refreshSystemPage() {
     source->setItemIndex(view.value(PageMusic, 88));
 }
 
+void Console::fillModeBox(const char* name, int list, int selected) {
+    auto* box = find<ComboBox>(name);
+    box->clear();
+    for (int n = 1; n <= ModesPerList; ++n)
+        box->addItem(QString::number(n) + "-" + QString::fromStdString(modeName_(list, n - 1)));
+    box->setItemIndex(selected);
+    modeBoxChanged(box);
+}
+
 void Console::fillModeBoxes() {
     const ParameterStore& store = model_.store();
-    const struct {
-        const char* box;
-        int list;
-        int selected;
-    } boxes[] = {{"SysModeBox", 0, store.value(PageSystem, 2)},
-                 {"SysMode2Box", 1, store.value(PageSystem, 34)},
-                 {"SysMode3Box", 1, store.value(PageSystem, 34)}};
-    for (const auto& entry : boxes) {
-        auto* box = find<ComboBox>(entry.box);
-        box->clear();
-        for (int n = 1; n <= 16; ++n)
-            box->addItem(QString::number(n) + "-" +
-                         QString::fromStdString(modeName_(entry.list, n - 1)));
-        box->setItemIndex(entry.selected);
-        modeBoxChanged(box);
-    }
+    fillModeBox("SysModeBox", 0, store.value(PageSystem, 2));
+    fillModeBox("SysMode2Box", 1, store.value(PageSystem, 34));
+    fillModeBox("SysMode3Box", 1, store.value(PageSystem, 34));
     find<BitmapButton>("SysSaveModeBtn")->setEnabled(true);
     showFactoryModeButtons();
 }
 
+void Console::rebuildModeList(int list) {
+    // The mode just stored stays chosen, under its new name.
+    if (list == 0) {
+        fillModeBox("SysModeBox", 0, find<ComboBox>("SysModeBox")->itemIndex());
+        return;
+    }
+    const int selected = find<ComboBox>("SysMode2Box")->itemIndex();
+    fillModeBox("SysMode2Box", 1, selected);
+    fillModeBox("SysMode3Box", 1, selected);
+}
+
 void Console::showFactoryModeButtons() {
-    const int mode = model_.store().value(PageSystem, 2);
-    for (std::size_t i = 0; i + 1 < bindings_.factoryModeButtons.size(); ++i)
-        bindings_.factoryModeButtons[i]->setLook(
-            static_cast<int>(i) == mode ? BitmapButton::Look::Down : BitmapButton::Look::Up);
-    BitmapButton* more = bindings_.factoryModeButtons.back();
-    if (mode < 6) {
-        more->setLook(BitmapButton::Look::Dim);
-        more->setCaption(QStringLiteral("..."));
-    } else {
-        more->setLook(BitmapButton::Look::Down);
-        more->setCaption(QString::number(mode + 1));
+    const auto buttons = UserModeButtons(model_.store().value(PageSystem, 2));
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        BitmapButton* button = bindings_.factoryModeButtons[i];
+        button->setCaption(QString::fromStdString(buttons[i].caption));
+        button->setLook(buttons[i].look == ButtonLook::Pressed    ? BitmapButton::Look::Down
+                        : buttons[i].look == ButtonLook::Disabled ? BitmapButton::Look::Dim
+                                                                  : BitmapButton::Look::Up);
     }
 }
 
@@ -321,6 +325,7 @@ void Console::refreshAfterDownload() {
     refreshView(ResetAllPages);
     model_.selection().CurrentView = selectView(currentViewType_);
     refreshView(model_.selection().CurrentView / 256);
+    emit downloadShown();
 }
 
 } // namespace kdsp

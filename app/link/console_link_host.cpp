@@ -21,23 +21,10 @@ QString qtext(std::string_view s) {
 ConsoleLinkHost::ConsoleLinkHost(Console& console, MainWindow& window, StatusDialog& status,
                                  CommsWindow& comms, Prompter& prompter)
     : console_(console), window_(window), status_(status), comms_(comms), prompter_(prompter),
-      timers_([this](LinkTimer timer) { tick(timer); }) {}
-
-void ConsoleLinkHost::tick(LinkTimer timer) {
-    if (!engine_)
-        return;
-    switch (timer) {
-    case LinkTimer::Search:
-        engine_->searchTick();
-        break;
-    case LinkTimer::Transfer:
-        engine_->transferTick();
-        break;
-    case LinkTimer::Pacing:
-        engine_->pacingTick();
-        break;
-    }
-}
+      timers_([this](LinkTimer timer) {
+          if (engine_)
+              engine_->tick(timer);
+      }) {}
 
 void ConsoleLinkHost::showLinkStatus(std::string_view chinese, std::string_view english) {
     console_.showLinkStatus(chinese, english);
@@ -81,10 +68,11 @@ void ConsoleLinkHost::linkOnline() {
     window_.show();
 }
 
-void ConsoleLinkHost::rebuildModeBoxes(ModeList, const std::array<std::string, ModesPerList>&) {
-    // The boxes read their names from the link's texts on every refresh of
-    // the system page; the store already names the mode just saved.
-    console_.refreshView(PageSystem);
+void ConsoleLinkHost::rebuildModeBoxes(ModeList list,
+                                       const std::array<std::string, ModesPerList>&) {
+    // The boxes read their names from the link's texts, where the store
+    // already named the mode just saved.
+    console_.rebuildModeList(list == ModeList::System ? 0 : 1);
 }
 
 void ConsoleLinkHost::showStoredValue(Tag tag, std::int32_t value) {

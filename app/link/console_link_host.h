@@ -44,8 +44,6 @@ public:
     void showDeviceList(const std::vector<std::string>& lines) override;
 
 private:
-    void tick(LinkTimer timer);
-
     Console& console_;
     MainWindow& window_;
     StatusDialog& status_;

@@ -1,3 +1,4 @@
+#include "app/graph/graph_image.h"
 #include "app/window/builder.h"
 #include "app/window/parts.h"
 #include "app/window/pictures.h"
@@ -58,7 +59,7 @@ QWidget* GraphArea(QWidget* window) {
     auto* surfaceLayout = new QVBoxLayout(surface);
     surfaceLayout->setContentsMargins(0, 0, 0, 0);
     // Left white until the graph is drawn on it.
-    auto* image = Make<MarkerImage>(surface, QStringLiteral("Image1"));
+    auto* image = Make<GraphImage>(surface, QStringLiteral("Image1"));
     image->setAutoFillBackground(true);
     image->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     image->setMinimumSize(200, 100);

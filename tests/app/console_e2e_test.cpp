@@ -5,11 +5,13 @@
 #include "app/controls/inputs.h"
 #include "app/controls/labels.h"
 #include "app/window/main_window.h"
+#include "presets/preset_folders.h"
 #include "presets/prompter.h"
 #include "sim/qt/sim_server.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -35,8 +37,10 @@ TEST(ConsoleEndToEnd, DemoDownloadsEditsAndNoticesALostBox) {
     RecordingPrompter prompter;
     AppOptions options;
     options.demo = true;
+    QTemporaryDir presets;
     ConsoleSeams seams;
     seams.prompter = &prompter;
+    seams.presetBase = PathFromUtf8(presets.path().toStdString());
     ConsoleApp app(options, std::move(seams));
     ASSERT_NE(app.demoBox(), nullptr);
     BoxSimulator& box = app.demoBox()->box();
