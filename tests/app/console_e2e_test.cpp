@@ -5,36 +5,18 @@
 #include "app/controls/inputs.h"
 #include "app/controls/labels.h"
 #include "app/window/main_window.h"
+#include "editor_rig.h"
 #include "presets/preset_folders.h"
-#include "presets/prompter.h"
 #include "sim/qt/sim_server.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <string>
-#include <vector>
 
-namespace kdsp {
+namespace kdsp::test {
 namespace {
 
-struct RecordingPrompter : Prompter {
-    std::vector<std::string> messages;
-    void showMessage(std::string_view text) override { messages.emplace_back(text); }
-    bool ask(std::string_view, std::string_view, QuestionButtons) override { return false; }
-};
-
-template <typename Done> bool pumpUntil(Done done, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < timeoutMs)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
-
 TEST(ConsoleEndToEnd, DemoDownloadsEditsAndNoticesALostBox) {
-    RecordingPrompter prompter;
+    ScriptedPrompter prompter;
     AppOptions options;
     options.demo = true;
     QTemporaryDir presets;
@@ -65,4 +47,4 @@ TEST(ConsoleEndToEnd, DemoDownloadsEditsAndNoticesALostBox) {
 }
 
 } // namespace
-} // namespace kdsp
+} // namespace kdsp::test

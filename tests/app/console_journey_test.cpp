@@ -9,19 +9,10 @@
 #include "presets/preset_file_io.h"
 #include "sim/qt/sim_server.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
+#include <QTemporaryDir>
 
 namespace kdsp::test {
 namespace {
-
-template <typename Done> bool pumpUntil(Done done, int timeoutMs = 10000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < timeoutMs)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
 
 TEST(ConsoleJourney, AUserEditsRecallsStoresSavesAndLoads) {
     QTemporaryDir presets;

@@ -11,6 +11,8 @@
 #include "app/window/main_window.h"
 #include "tests/link/engine_rig.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <deque>
@@ -20,6 +22,16 @@ namespace kdsp::test {
 
 // Answers the questions from a script (Yes when the script has run out) and
 // keeps every question and message, as "caption|text" and text.
+// Runs the event loop until `done` holds or `timeoutMs` pass: for tests of
+// the whole console against its demo box, where real timers drive the link.
+template <typename Done> bool pumpUntil(Done done, int timeoutMs = 10000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < timeoutMs)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
 struct ScriptedPrompter : Prompter {
     std::deque<bool> answers;
     std::vector<std::string> questions;
