@@ -82,16 +82,7 @@ ConsoleApp::ConsoleApp(const AppOptions& options, ConsoleSeams seams) {
     if (hid) {
         hid_ = std::move(hid);
     } else {
-        HidEvents events;
-        events.devicesChanged = [this] { engine_->hidDevicesChanged(); };
-        events.reportReceived = [this](const std::string& id, ByteView data) {
-            engine_->hidReportReceived(id, data);
-        };
-        events.readError = [this](const std::string& message, std::uint32_t code) {
-            engine_->hidReadError(message, code);
-        };
-        events.removed = [this](const HidDeviceInfo& device) { engine_->hidRemoved(device); };
-        hid_ = std::make_unique<HidapiService>(std::move(events));
+        hid_ = std::make_unique<HidapiService>(EngineHidEvents(engine_));
         hidScansItself_ = true;
     }
     engine_ =

@@ -27,16 +27,7 @@ BoxSession::BoxSession(const BoxConnection& connection, std::ostream& progress)
     serial_ = std::make_unique<QtSerialPort>([this](ByteView b) { engine_->serialReceived(b); });
     tcp_ = std::make_unique<QtClientSocket>([this](ByteView b) { engine_->tcpReceived(b); });
     if (connection_.kind == BoxConnection::Kind::Usb) {
-        HidEvents events;
-        events.devicesChanged = [this] { engine_->hidDevicesChanged(); };
-        events.reportReceived = [this](const std::string& id, ByteView data) {
-            engine_->hidReportReceived(id, data);
-        };
-        events.readError = [this](const std::string& message, std::uint32_t code) {
-            engine_->hidReadError(message, code);
-        };
-        events.removed = [this](const HidDeviceInfo& device) { engine_->hidRemoved(device); };
-        hid_ = std::make_unique<HidapiService>(std::move(events));
+        hid_ = std::make_unique<HidapiService>(EngineHidEvents(engine_));
     } else {
         hid_ = std::make_unique<EmptyHidService>();
     }

@@ -5,10 +5,12 @@
 
 namespace kdsp {
 
-// The preset files and device modes driving the real link engine.
-class EnginePresetLink : public PresetLink {
+// The preset and mode commands on the real link engine. `Interface` is
+// PresetLink or an interface that extends it; an extension adds its own
+// calls on top of engine().
+template <class Interface = PresetLink> class EngineLinkAdapter : public Interface {
 public:
-    explicit EnginePresetLink(LinkEngine& engine) : engine_(engine) {}
+    explicit EngineLinkAdapter(LinkEngine& engine) : engine_(engine) {}
 
     bool online() const override { return engine_.online(); }
     void enterState(int state) override { engine_.enterState(state); }
@@ -21,8 +23,13 @@ public:
     }
     void awaitAcknowledgement() override { engine_.awaitAcknowledgement(); }
 
+protected:
+    LinkEngine& engine() const { return engine_; }
+
 private:
     LinkEngine& engine_;
 };
+
+using EnginePresetLink = EngineLinkAdapter<PresetLink>;
 
 } // namespace kdsp

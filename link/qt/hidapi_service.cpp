@@ -1,5 +1,7 @@
 #include "link/qt/hidapi_service.h"
 
+#include "link/link_engine.h"
+
 #include <QMetaObject>
 #include <QPointer>
 #include <cerrno>
@@ -24,6 +26,19 @@ std::string narrow(const wchar_t* text) {
 }
 
 } // namespace
+
+HidEvents EngineHidEvents(const std::unique_ptr<LinkEngine>& engine) {
+    HidEvents events;
+    events.devicesChanged = [&engine] { engine->hidDevicesChanged(); };
+    events.reportReceived = [&engine](const std::string& id, ByteView data) {
+        engine->hidReportReceived(id, data);
+    };
+    events.readError = [&engine](const std::string& message, std::uint32_t code) {
+        engine->hidReadError(message, code);
+    };
+    events.removed = [&engine](const HidDeviceInfo& device) { engine->hidRemoved(device); };
+    return events;
+}
 
 struct HidapiService::OpenDevice {
     hid_device* handle = nullptr;

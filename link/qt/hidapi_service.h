@@ -14,6 +14,8 @@ struct hid_device_;
 
 namespace kdsp {
 
+class LinkEngine;
+
 // Callbacks of a HID service, all delivered on the UI thread.
 struct HidEvents {
     std::function<void()> devicesChanged; // once after start, then on arrival or removal
@@ -21,6 +23,10 @@ struct HidEvents {
     std::function<void(const std::string& message, std::uint32_t code)> readError;
     std::function<void(const HidDeviceInfo& device)> removed;
 };
+
+// Events that go to `engine`, which may be built after the service: the
+// service only calls once the event loop runs.
+HidEvents EngineHidEvents(const std::unique_ptr<LinkEngine>& engine);
 
 // HID devices through hidapi. Each taken device gets a read thread whose
 // reports are handed to the UI thread. hidapi has no hot-plug notice, so
