@@ -4,56 +4,54 @@
 #include "model/value_scales.h"
 
 #include <QGridLayout>
+#include <array>
+#include <string>
 
 namespace kdsp::build {
 
+namespace {
+
+// A control that shows one language and keeps the other in its hint.
+template <class T>
+T* Captioned(QWidget* parent, const QString& name, const QString& caption, const QString& hint) {
+    auto* control = Make<T>(parent, name);
+    control->setCaption(caption);
+    control->setHint(hint);
+    return control;
+}
+
+} // namespace
+
 PlainLabel* Label(QWidget* parent, const QString& name, const QString& chinese,
                   const QString& english) {
-    auto* label = Make<PlainLabel>(parent, name);
-    label->setCaption(chinese);
-    label->setHint(english);
-    return label;
+    return Captioned<PlainLabel>(parent, name, chinese, english);
 }
 
 GroupBox* Group(QWidget* parent, const QString& name, const QString& chinese,
                 const QString& english) {
-    auto* group = Make<GroupBox>(parent, name);
-    group->setCaption(chinese);
-    group->setHint(english);
-    return group;
+    return Captioned<GroupBox>(parent, name, chinese, english);
 }
 
 TabSheet* Sheet(QWidget* parent, const QString& name, const QString& chinese,
                 const QString& english) {
-    auto* sheet = Make<TabSheet>(parent, name);
-    sheet->setCaption(chinese);
-    sheet->setHint(english);
-    return sheet;
+    return Captioned<TabSheet>(parent, name, chinese, english);
 }
 
 ToolButton* Tab(QWidget* parent, const QString& name, const QString& chinese,
                 const QString& english, int tag) {
-    auto* button = Make<ToolButton>(parent, name);
-    button->setCaption(chinese);
-    button->setHint(english);
+    auto* button = Captioned<ToolButton>(parent, name, chinese, english);
     button->setTag(tag);
     return button;
 }
 
 Button* PushButton(QWidget* parent, const QString& name, const QString& chinese,
                    const QString& english) {
-    auto* button = Make<Button>(parent, name);
-    button->setCaption(chinese);
-    button->setHint(english);
-    return button;
+    return Captioned<Button>(parent, name, chinese, english);
 }
 
 BitmapButton* Bitmap(QWidget* parent, const QString& name, const QString& caption,
                      const QString& hint) {
-    auto* button = Make<BitmapButton>(parent, name);
-    button->setCaption(caption);
-    button->setHint(hint);
-    return button;
+    return Captioned<BitmapButton>(parent, name, caption, hint);
 }
 
 BitmapButton* PhaseButton(QWidget* parent, const QString& name) {
@@ -121,6 +119,28 @@ QGridLayout* AddBarRows(QGridLayout* grid, QWidget* parent, std::span<const BarR
     }
     grid->setColumnStretch(1, 1);
     return grid;
+}
+
+QGridLayout* AddMixRows(QGridLayout* grid, QWidget* parent, std::string_view prefix) {
+    struct Source {
+        const char* stem;
+        const char* chinese;
+        const char* english;
+    };
+    static constexpr Source Sources[] = {{"Mus", "音乐", "Music"},
+                                         {"Mic", "话筒", "MIC"},
+                                         {"EchoA", "回声A", "Echo A"},
+                                         {"EchoB", "回声B", "Echo B"},
+                                         {"Rvb", "混响", "Reverb"}};
+    constexpr std::size_t Count = std::size(Sources);
+    std::array<std::string, Count> bars, phases;
+    std::array<BarRow, Count> rows;
+    for (std::size_t i = 0; i < Count; ++i) {
+        bars[i] = std::string(prefix) + Sources[i].stem + "Level";
+        phases[i] = std::string(prefix) + Sources[i].stem + "PhaseBtn";
+        rows[i] = {bars[i], 200, 9, Sources[i].chinese, Sources[i].english, phases[i]};
+    }
+    return AddBarRows(grid, parent, rows);
 }
 
 void AddCrossoverRows(QGridLayout* grid, QWidget* parent, const QString& highPassBox,

@@ -66,6 +66,9 @@ struct BarRow {
 // Appends the rows to `grid` from its next free row; returns the grid.
 QGridLayout* AddBarRows(QGridLayout* grid, QWidget* parent, std::span<const BarRow> rows,
                         const QString& suffix = {});
+// The five mix levels of an output (music, microphone, echo A and B,
+// reverb) with their phase buttons: PREFIX + "MusLevel", "MicLevel", ...
+QGridLayout* AddMixRows(QGridLayout* grid, QWidget* parent, std::string_view prefix);
 // A crossover block: high-pass and low-pass type boxes each above its bar.
 void AddCrossoverRows(QGridLayout* grid, QWidget* parent, const QString& highPassBox,
                       std::string_view highPassStem, const QString& lowPassBox,

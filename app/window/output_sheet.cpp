@@ -48,14 +48,7 @@ TabSheet* OutputSheet(QWidget* parent) {
     QGridLayout* grid = nullptr;
     GroupBox* mix = GridGroup(sheet, QStringLiteral("AdvGroupBox6"), QStringLiteral("混音"),
                               QStringLiteral("Mix"), &grid);
-    const BarRow mixRows[] = {
-        {"MainMusLevel", 200, 9, "音乐", "Music", "MainMusPhaseBtn"},
-        {"MainMicLevel", 200, 9, "话筒", "MIC", "MainMicPhaseBtn"},
-        {"MainEchoALevel", 200, 9, "回声A", "Echo A", "MainEchoAPhaseBtn"},
-        {"MainEchoBLevel", 200, 9, "回声B", "Echo B", "MainEchoBPhaseBtn"},
-        {"MainRvbLevel", 200, 9, "混响", "Reverb", "MainRvbPhaseBtn"},
-    };
-    AddBarRows(grid, mix, mixRows);
+    AddMixRows(grid, mix, "Main");
 
     GroupBox* limiter =
         GridGroup(sheet, QStringLiteral("OutLimiteGroup"), QStringLiteral("主输出压限"),

@@ -17,14 +17,7 @@ TabSheet* RecordSheet(QWidget* parent) {
     QGridLayout* grid = nullptr;
     GroupBox* mix = GridGroup(sheet, QStringLiteral("AdvGroupBox7"), QStringLiteral("录音混音"),
                               QStringLiteral("Record mix"), &grid);
-    const BarRow mixRows[] = {
-        {"RECMusLevel", 200, 9, "音乐", "Music", "RECMusPhaseBtn"},
-        {"RECMicLevel", 200, 9, "话筒", "MIC", "RECMicPhaseBtn"},
-        {"RECEchoALevel", 200, 9, "回声A", "Echo A", "RECEchoAPhaseBtn"},
-        {"RECEchoBLevel", 200, 9, "回声B", "Echo B", "RECEchoBPhaseBtn"},
-        {"RECRvbLevel", 200, 9, "混响", "Reverb", "RECRvbPhaseBtn"},
-    };
-    AddBarRows(grid, mix, mixRows);
+    AddMixRows(grid, mix, "REC");
     auto* mutes = new QHBoxLayout;
     mutes->addWidget(MuteButton(mix, QStringLiteral("RECLmuteBtn"), QStringLiteral("左静音")));
     mutes->addWidget(MuteButton(mix, QStringLiteral("RECRmuteBtn"), QStringLiteral("右静音")));
